@@ -1,0 +1,210 @@
+#include "app/main_window.h"
+
+#include <string_view>
+
+#include "app/chrome.h"
+#include "app/palette.h"
+#include "app/shell_ids.h"
+#include "flat/flat_button.h"
+#include "flat/flat_progress.h"
+#include "password/account_info.h"
+#include "password/copy_overlay.h"
+#include "password/length_rules.h"
+#include "password/reveal.h"
+#include "password/window_ids.h"
+#include "resources/logo_picture.h"
+#include "toolkit/controls.h"
+#include "toolkit/events.h"
+#include "toolkit/fonts.h"
+#include "toolkit/images.h"
+#include "toolkit/window.h"
+
+namespace app {
+namespace {
+
+using namespace password;
+using tk::Grey;
+
+constexpr tk::Color Grey143 = Grey(143);
+
+// The nine colours of a flat button, in the argument order of SetFlatButtonColors.
+struct ButtonColors {
+  tk::Color front, back, frame;
+  tk::Color hoverFront, hoverBack, hoverFrame;
+  tk::Color pressedFront, pressedBack, pressedFrame;
+};
+
+constexpr ButtonColors kGenerateColors{Grey(78), Grey(255), Grey(208), Grey(0),  Grey(208),
+                                       Grey(89), Grey(78),  Grey(255), Grey(208)};
+// The light grey front is the disabled look; the workflow darkens it when it enables them.
+constexpr ButtonColors kResultColors{Grey(201), Grey(246), Grey(208), Grey(0),  Grey(208),
+                                     Grey(89),  Grey(78),  Grey(246), Grey(208)};
+constexpr ButtonColors kMinimizeColors{White, Green, Green, DarkGreen, Green,
+                                       Green, White, Green, Green};
+
+// A container that is open from its creation until the end of the scope. A container that
+// could not be created was never opened, so it closes nothing: otherwise the enclosing one
+// would be closed early and the rest of the layout would land in the wrong parent.
+class OpenPanel {
+ public:
+  OpenPanel(tk::ControlId id, tk::Rect rect, tk::Color background)
+      : opened_(tk::CreateContainer(id, rect) != 0) {
+    tk::SetControlColor(id, tk::kColorBack, background);
+  }
+  OpenPanel(const OpenPanel&) = delete;
+  OpenPanel& operator=(const OpenPanel&) = delete;
+  ~OpenPanel() {
+    if (opened_) {
+      tk::CloseContainer();
+    }
+  }
+
+ private:
+  bool opened_;
+};
+
+void SetFont(tk::ControlId id, tk::FontId font) {
+  tk::SetControlFont(id, tk::FontHandleOf(font));
+}
+
+void SetButtonColors(tk::ControlId id, const ButtonColors& c) {
+  flat::SetFlatButtonColors(id, c.front, c.back, c.frame, c.hoverFront, c.hoverBack, c.hoverFrame,
+                            c.pressedFront, c.pressedBack, c.pressedFrame);
+}
+
+void CreateButton(tk::ControlId id, tk::Rect rect, std::u16string_view caption,
+                  const ButtonColors& colors, tk::FontId font) {
+  flat::CreateFlatButton(id, rect.x, rect.y, rect.width, rect.height, caption, 0);
+  SetButtonColors(id, colors);
+  SetFont(id, font);
+}
+
+// Frame, fill, back: the order in which the bars are recoloured.
+void CreateBar(tk::ControlId id, tk::Rect rect, tk::Color frame, tk::Color fill, tk::Color back) {
+  flat::FlatProgressBar(id, rect.x, rect.y, rect.width, rect.height, 0, 100, 0);
+  tk::SetControlColor(id, flat::FlatColorFrame, frame);
+  tk::SetControlColor(id, flat::FlatColorFront, fill);
+  tk::SetControlColor(id, flat::FlatColorBack, back);
+}
+
+constexpr tk::LabelOptions kCentredBothWays{.centerVertically = true, .centerHorizontally = true};
+
+// The stored picture is 18 x 22 already; scaling to that size makes the view's size certain.
+void CreateLogo() {
+  tk::CatchPngImage(LogoPicture, resources::LogoPicturePng());
+  tk::CreateImageView(LogoImage, {10, 5, 26, 30}, tk::ImageHandleOf(LogoPicture));
+  tk::ResizeImage(LogoPicture, 18, 22);
+  tk::SetControlState(LogoImage, tk::ImageHandleOf(LogoPicture));
+}
+
+void CreateTitle() {
+  tk::CreateLabel(TitleLabel, {40, 1, 250, 31}, u"Kennwerk v1-03-2018", {.centerVertically = true});
+  tk::SetControlColor(TitleLabel, tk::kColorBack, Green);
+  tk::SetControlColor(TitleLabel, tk::kColorFront, White);
+  SetFont(TitleLabel, TitleFont);
+}
+
+void CreateLengthEntry() {
+  tk::CreateLabel(LengthCaption, {449, 55, 105, 18}, u"Anzahl eingeben", kCentredBothWays);
+  tk::SetControlColor(LengthCaption, tk::kColorBack, White);
+  SetFont(LengthCaption, CaptionFont);
+
+  OpenPanel panel(LengthPanel, {449, 79, 105, 35}, Grey(205));
+  tk::CreateEdit(LengthField, {1, 1, 103, 33}, u"20", {.digitsOnly = true, .centered = true});
+  SetFont(LengthField, LengthFont);
+}
+
+void CreatePasswordDisplay() {
+  OpenPanel panel(PasswordPanel, {71, 160, 585, 55}, Grey(221));
+  tk::CreateEdit(PasswordField, {0, 0, 587, 53}, u"", {.readOnly = true, .centered = true});
+  tk::SetControlColor(PasswordField, tk::kColorBack, White);
+  SetFont(PasswordField, PasswordFont);
+  CreateBar(RevealProgress, {0, 52, 585, 3}, White, Green, Grey(235));
+}
+
+void CreateStatusLine() {
+  tk::CreateLabel(StatusLabel, {71, 220, 585, 20}, u"", kCentredBothWays);
+  SetFont(StatusLabel, CaptionFont);
+  tk::SetControlColor(StatusLabel, tk::kColorBack, White);
+}
+
+// Font and colours go first: the vertical centring measures the field's current font.
+void CreateAccountEntry(tk::ControlId panelId, tk::Rect panelRect, tk::ControlId field,
+                        std::u16string_view placeholder) {
+  OpenPanel panel(panelId, panelRect, Grey(221));
+  tk::CreateEdit(field, {1, 1, 583, 53}, placeholder, {.multiLine = true, .centered = true});
+  SetFont(field, TitleFont);
+  tk::SetControlColor(field, tk::kColorBack, White);
+  tk::SetControlColor(field, tk::kColorFront, Grey143);
+  CenterEditVertically(field);
+}
+
+void CreateResultButton(tk::ControlId id, tk::Rect rect, std::u16string_view caption) {
+  CreateButton(id, rect, caption, kResultColors, CaptionFont);
+  tk::DisableControl(id, true);
+}
+
+void CreateOverlay() {
+  OpenPanel overlay(CopiedOverlay, {0, 0, 728, 582}, White);
+  tk::CreateLabel(CopiedLabel, {0, 0, 728, 552}, u"Passwort wurde in die Zwischenablage kopiert",
+                  kCentredBothWays);
+  tk::SetControlColor(CopiedLabel, tk::kColorBack, White);
+  tk::SetControlColor(CopiedLabel, tk::kColorFront, Grey143);
+  SetFont(CopiedLabel, ButtonFont);
+  CreateBar(CopiedProgress, {150, 309, 425, 1}, White, Green, White);
+}
+
+void CreateClientArea() {
+  OpenPanel client(ClientPanel, {1, 33, 728, 581}, White);
+  CreateButton(GenerateButton, {174, 55, 265, 60}, u"generiere Passwort", kGenerateColors,
+               ButtonFont);
+  CreateLengthEntry();
+  CreatePasswordDisplay();
+  CreateStatusLine();
+  CreateAccountEntry(UsagePanel, {71, 280, 585, 55}, UsageField, UsagePlaceholder);
+  CreateAccountEntry(AccountPanel, {71, 370, 585, 55}, AccountField, AccountPlaceholder);
+  CreateResultButton(CopyButton, {71, 470, 260, 50}, u"Passwort in Zwischenablage kopieren");
+  CreateResultButton(SaveButton, {393, 470, 260, 50}, u"Passwort Informationen speichern");
+  CreateOverlay();
+}
+
+void CreateWindowButtons() {
+  CreateCloseBox();
+  tk::BindControlEvent(CloseBox, CloseBoxEvents);
+
+  OpenPanel panel(MinimizePanel, {640, 3, 32, 30}, Green);
+  // 15 rows above the panel: only the lower 30 of its 45 rows show, with the caption laid out in
+  // the full height.
+  CreateButton(MinimizeButton, {0, -15, 32, 45}, u"__", kMinimizeColors, MinimizeFont);
+  tk::BindControlEvent(MinimizeButton, MinimizeMainWindow, tk::EventType::Click);
+}
+
+// The workflow's handlers run before the kit's own FlatButtonEvents, which the creators bound
+// first (later-bound runs first).
+void BindWorkflowHandlers() {
+  tk::BindControlEvent(AccountField, AccountFieldEvents);
+  tk::BindControlEvent(UsageField, AccountFieldEvents);
+  tk::BindControlEvent(GenerateButton, GenerateButtonEvents);
+  tk::BindControlEvent(CopyButton, CopyButtonEvents);
+  tk::BindControlEvent(SaveButton, SaveAccountInfo, tk::EventType::Click);
+  tk::BindControlEvent(LengthField, LengthFieldEvents);
+}
+
+}  // namespace
+
+void OpenMainWindow() {
+  tk::OpenWindow(MainWindow, {0, 0, kMainWindowSize.width, kMainWindowSize.height}, u"Kennwerk",
+                 {.borderless = true, .invisible = true, .screenCentered = true});
+}
+
+int BuildMainWindow() {
+  CreateLogo();
+  CreateTitle();
+  CreateClientArea();
+  CreateWindowButtons();
+  tk::HideControl(CopiedOverlay, true);
+  BindWorkflowHandlers();
+  return 0;
+}
+
+}  // namespace app
