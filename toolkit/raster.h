@@ -4,7 +4,8 @@
 // is applied by the caller). Boxes follow one rule: a negative width or height places the box
 // left of or above its corner by that many pixels, and 0 draws nothing. Lines are given by a start
 // point and a width and height; the end point is start + width - 1 (start + width + 1 for a
-// negative width), likewise vertically, and both end points are drawn.
+// negative width), likewise vertically, and both end points are drawn; a line with a width or
+// height of 0 has no end point on that axis and draws nothing.
 #pragma once
 
 #include <cstdint>
