@@ -6,21 +6,7 @@
 // status line is written only when the focus is lost, so a message stays while the user types.
 #pragma once
 
-#include <string>
-#include <string_view>
-
 namespace password {
-
-inline constexpr int kMinimumLength = 8;
-inline constexpr int kMaximumLength = 30;
-
-// What the length field and the status line hold after the focus has left the field.
-struct LengthCorrection {
-  std::u16string text;
-  std::u16string status;  // empty when nothing was corrected
-};
-
-LengthCorrection CorrectLength(std::u16string_view text);
 
 // Bound to all events of LengthField; acts on focus gained and focus lost only.
 int LengthFieldEvents();
