@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "toolkit/color.h"
+#include "toolkit/geometry.h"
 #include "toolkit/ids.h"
 #include "toolkit/raster.h"
 
