@@ -1,0 +1,66 @@
+#include "flat/flat_progress.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "flat/flat_create.h"
+#include "toolkit/drawing.h"
+
+namespace flat {
+
+std::intptr_t FlatProgressBar(tk::ControlId id, tk::Rect rect, std::int32_t minimum,
+                              std::int32_t maximum, std::int32_t flags) {
+  FlatCanvas canvas = StartFlatCanvas(id, rect);
+  if (canvas.gadget == nullptr) {
+    return canvas.result;
+  }
+  FlatGadget& gadget = *canvas.gadget;
+  gadget.kind = FlatKind::Progress;
+  gadget.flags = flags;
+  gadget.minimum = minimum;
+  gadget.maximum = maximum;
+  FlatColor(gadget, FlatColorFront) = kFlatProgressFront;
+  FlatColor(gadget, FlatColorBack) = kFlatProgressBack;
+  FlatColor(gadget, FlatColorFrame) = kFlatProgressFrame;
+  gadget.cleanup = FlatCleanupNothing;
+  gadget.paint = PaintFlatProgress;
+  FinishFlat(gadget);
+  return canvas.result;
+}
+
+std::optional<std::int32_t> FlatFillWidth(std::int32_t state, std::int32_t maximum, int width) {
+  if (maximum == 0) {
+    return std::nullopt;
+  }
+  // Percentage and scale are each held in single precision; their product is exact in double.
+  float percentage = float(double(state) * 100.0 / double(maximum));
+  float scale = float(double(width - 4) / 100.0);
+  double fill = std::nearbyint(double(scale) * double(percentage));  // ties to even
+  if (!(fill >= std::numeric_limits<std::int32_t>::min() &&
+        fill <= std::numeric_limits<std::int32_t>::max())) {
+    return std::nullopt;
+  }
+  return std::int32_t(fill);
+}
+
+std::int32_t ClipFlatFill(std::int32_t fill, int width) {
+  return std::clamp<std::int32_t>(fill, -width, width);
+}
+
+int PaintFlatProgress(FlatGadget& gadget) {
+  std::optional<tk::Drawing> drawing = tk::Drawing::Start(tk::ControlId{gadget.gadgetNumber});
+  if (!drawing) {
+    return 0;
+  }
+  int width = drawing->OutputWidth();
+  int height = drawing->OutputHeight();
+  drawing->Box(0, 0, width, height, FlatColor(gadget, FlatColorFrame));
+  drawing->Box(1, 1, width - 2, height - 2, FlatColor(gadget, FlatColorBack));
+  if (std::optional<std::int32_t> fill = FlatFillWidth(gadget.state, gadget.maximum, width)) {
+    drawing->Box(2, 2, ClipFlatFill(*fill, width), height - 4, FlatColor(gadget, FlatColorFront));
+  }
+  return 0;
+}
+
+}  // namespace flat
