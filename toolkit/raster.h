@@ -51,7 +51,8 @@ void BlendImage(PixelBuffer& buffer, const Image& image, int x, int y, int opaci
 // Strokes an open polyline: flat caps, mitred joins, anti-aliased; rgba is 0xAARRGGBB.
 void StrokePolyline(PixelBuffer& buffer, std::span<const PointF> points, double width,
                     std::uint32_t rgba);
-// Smooth (bilinear) scaling; the same size returns an exact copy.
+// Smooth (bilinear) scaling; the same size returns an exact copy. A size of 0 or less, a target
+// beyond 2^28 pixels or an image with fewer pixels than its size gives an empty image.
 Image ScaleImage(const Image& image, int width, int height);
 
 }  // namespace tk

@@ -16,6 +16,9 @@ namespace tk {
 
 namespace {
 
+// Larger targets (a gigabyte of pixels) are refused rather than left to fail allocation.
+constexpr std::size_t kMaxPixels = std::size_t(1) << 28;
+
 // Where one target column (or row) samples the source: two neighbours and the weight of the
 // second.
 struct Sample {
@@ -67,7 +70,8 @@ std::uint32_t ToStraight(const Weighted& w) {
 Image ScaleImage(const Image& image, int width, int height) {
   const bool whole = image.width > 0 && image.height > 0 &&
                      image.pixels.size() >= std::size_t(image.width) * std::size_t(image.height);
-  if (!whole || width <= 0 || height <= 0) {
+  if (!whole || width <= 0 || height <= 0 ||
+      std::size_t(width) * std::size_t(height) > kMaxPixels) {
     return {};
   }
   if (width == image.width && height == image.height) {

@@ -40,12 +40,12 @@ TEST(ScaleImage, ASinglePixelStretchesEvenly) {
   EXPECT_EQ(scaled.pixels, std::vector<std::uint32_t>(6, 0x80102030u));
 }
 
-TEST(ScaleImage, EmptySizesAndBrokenImagesGiveAnEmptyImage) {
+TEST(ScaleImage, EmptyOrHugeSizesAndBrokenImagesGiveAnEmptyImage) {
   const Image image{2, 2, std::vector<std::uint32_t>(4, 0xFFFFFFFFu)};
   const Image broken{2, 2, std::vector<std::uint32_t>(3, 0xFFFFFFFFu)};
-  const Image cases[] = {ScaleImage(image, 0, 5), ScaleImage(image, 5, -1),
+  const Image cases[] = {ScaleImage(image, 0, 5),   ScaleImage(image, 5, -1),
                          ScaleImage(Image{}, 4, 4), ScaleImage(broken, 4, 4),
-                         ScaleImage(broken, 2, 2)};
+                         ScaleImage(broken, 2, 2),  ScaleImage(image, 1 << 15, 1 << 14)};
   for (const Image& scaled : cases) {
     EXPECT_EQ(scaled.width, 0);
     EXPECT_EQ(scaled.height, 0);
