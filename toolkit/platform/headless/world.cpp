@@ -28,6 +28,12 @@ NativeObject* FindNative(Handle handle) {
   return it == TheWorld().objects.end() ? nullptr : &it->second;
 }
 
+Handle AddNative(NativeObject object) {
+  Handle handle = TheWorld().nextHandle++;
+  TheWorld().objects[handle] = std::move(object);
+  return handle;
+}
+
 Handle TopLevelOf(Handle handle) {
   while (NativeObject* object = FindNative(handle)) {
     if (object->parent == 0)

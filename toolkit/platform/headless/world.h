@@ -102,6 +102,7 @@ struct World {
 
   std::map<FontHandle, SyntheticFont> fonts;
   FontHandle nextFont = 1;
+  FontHandle defaultFont = 0;  // made on first use
 
   std::int64_t now = 0;
   std::vector<NativeTimer> timers;
@@ -133,6 +134,8 @@ void ResetWorld();
 NativeObject* FindNative(Handle handle);
 // The top-level window a native object belongs to (itself for a top-level); 0 when none.
 Handle TopLevelOf(Handle handle);
+// A new native object under the next serial handle.
+Handle AddNative(NativeObject object);
 // The object's top-left corner in its top-level window's client area.
 Point ClientOrigin(Handle handle);
 // Visible and enabled, together with every parent up to the window.
