@@ -25,22 +25,40 @@ namespace {
 using namespace password;
 using tk::Grey;
 
-constexpr tk::Color Grey143 = Grey(143);
-
-// The nine colours of a flat button, in the argument order of SetFlatButtonColors.
-struct ButtonColors {
-  tk::Color front, back, frame;
-  tk::Color hoverFront, hoverBack, hoverFrame;
-  tk::Color pressedFront, pressedBack, pressedFrame;
+constexpr flat::FlatButtonColors kGenerateColors{
+    .front = Grey(78),
+    .back = Grey(255),
+    .frame = Grey(208),
+    .hoverFront = Grey(0),
+    .hoverBack = Grey(208),
+    .hoverFrame = Grey(89),
+    .pressedFront = Grey(78),
+    .pressedBack = Grey(255),
+    .pressedFrame = Grey(208),
 };
-
-constexpr ButtonColors kGenerateColors{Grey(78), Grey(255), Grey(208), Grey(0),  Grey(208),
-                                       Grey(89), Grey(78),  Grey(255), Grey(208)};
 // The light grey front is the disabled look; the workflow darkens it when it enables them.
-constexpr ButtonColors kResultColors{Grey(201), Grey(246), Grey(208), Grey(0),  Grey(208),
-                                     Grey(89),  Grey(78),  Grey(246), Grey(208)};
-constexpr ButtonColors kMinimizeColors{White, Green, Green, DarkGreen, Green,
-                                       Green, White, Green, Green};
+constexpr flat::FlatButtonColors kResultColors{
+    .front = Grey(201),
+    .back = Grey(246),
+    .frame = Grey(208),
+    .hoverFront = Grey(0),
+    .hoverBack = Grey(208),
+    .hoverFrame = Grey(89),
+    .pressedFront = Grey(78),
+    .pressedBack = Grey(246),
+    .pressedFrame = Grey(208),
+};
+constexpr flat::FlatButtonColors kMinimizeColors{
+    .front = White,
+    .back = Green,
+    .frame = Green,
+    .hoverFront = DarkGreen,
+    .hoverBack = Green,
+    .hoverFrame = Green,
+    .pressedFront = White,
+    .pressedBack = Green,
+    .pressedFrame = Green,
+};
 
 // A container that is open from its creation until the end of the scope. A container that
 // could not be created was never opened, so it closes nothing: otherwise the enclosing one
@@ -67,21 +85,16 @@ void SetFont(tk::ControlId id, tk::FontId font) {
   tk::SetControlFont(id, tk::FontHandleOf(font));
 }
 
-void SetButtonColors(tk::ControlId id, const ButtonColors& c) {
-  flat::SetFlatButtonColors(id, c.front, c.back, c.frame, c.hoverFront, c.hoverBack, c.hoverFrame,
-                            c.pressedFront, c.pressedBack, c.pressedFrame);
-}
-
 void CreateButton(tk::ControlId id, tk::Rect rect, std::u16string_view caption,
-                  const ButtonColors& colors, tk::FontId font) {
-  flat::CreateFlatButton(id, rect.x, rect.y, rect.width, rect.height, caption, 0);
-  SetButtonColors(id, colors);
+                  const flat::FlatButtonColors& colors, tk::FontId font) {
+  flat::CreateFlatButton(id, rect, caption, 0);
+  flat::SetFlatButtonColors(id, colors);
   SetFont(id, font);
 }
 
 // Frame, fill, back: the order in which the bars are recoloured.
 void CreateBar(tk::ControlId id, tk::Rect rect, tk::Color frame, tk::Color fill, tk::Color back) {
-  flat::FlatProgressBar(id, rect.x, rect.y, rect.width, rect.height, 0, 100, 0);
+  flat::FlatProgressBar(id, rect, 0, 100, 0);
   tk::SetControlColor(id, flat::FlatColorFrame, frame);
   tk::SetControlColor(id, flat::FlatColorFront, fill);
   tk::SetControlColor(id, flat::FlatColorBack, back);
@@ -135,7 +148,7 @@ void CreateAccountEntry(tk::ControlId panelId, tk::Rect panelRect, tk::ControlId
   tk::CreateEdit(field, {1, 1, 583, 53}, placeholder, {.multiLine = true, .centered = true});
   SetFont(field, TitleFont);
   tk::SetControlColor(field, tk::kColorBack, White);
-  tk::SetControlColor(field, tk::kColorFront, Grey143);
+  tk::SetControlColor(field, tk::kColorFront, Grey(143));
   CenterEditVertically(field);
 }
 
@@ -149,7 +162,7 @@ void CreateOverlay() {
   tk::CreateLabel(CopiedLabel, {0, 0, 728, 552}, u"Passwort wurde in die Zwischenablage kopiert",
                   kCentredBothWays);
   tk::SetControlColor(CopiedLabel, tk::kColorBack, White);
-  tk::SetControlColor(CopiedLabel, tk::kColorFront, Grey143);
+  tk::SetControlColor(CopiedLabel, tk::kColorFront, Grey(143));
   SetFont(CopiedLabel, ButtonFont);
   CreateBar(CopiedProgress, {150, 309, 425, 1}, White, Green, White);
 }
