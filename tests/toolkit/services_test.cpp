@@ -36,6 +36,14 @@ TEST(FormatDate, ReplacesEachTokenWithLeadingZeros) {
   EXPECT_EQ(tk::FormatDate(u"%yyyy-%yy %hh", {5, 12, 31, 23, 59, 59}), u"0005-05 23");
 }
 
+TEST(LocalTime, IsTheScriptedTimeMovedOnByTheVirtualClock) {
+  tk::headless::ResetPlatform();
+  tk::headless::SetLocalTime({2018, 12, 31, 23, 59, 58});
+  tk::headless::Stall(2500);
+  tk::LocalDateTime now = tk::LocalTime();
+  EXPECT_EQ(tk::FormatDate(u"%dd.%mm.%yyyy %hh:%ii:%ss", now), u"01.01.2019 00:00:00");
+}
+
 class FilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
