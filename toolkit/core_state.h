@@ -54,6 +54,7 @@ struct WindowRecord {
   Handle handle = 0;
   WindowCallback callback = nullptr;
   std::map<int, int> timers;  // running timers: number -> period in ms
+  bool closing = false;       // its events are dropped from the start of the close
 };
 
 struct Binding {

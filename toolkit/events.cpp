@@ -103,7 +103,8 @@ bool IsMuted() {
 
 void Raise(const EventRecord& event) {
   Context* context = Current();
-  if (!context || context->muted > 0 || !FindWindowRecord(event.window))
+  WindowRecord* window = context ? FindWindowRecord(event.window) : nullptr;
+  if (!window || context->muted > 0 || window->closing)
     return;
   {
     CurrentEvent handling(event);
@@ -114,7 +115,8 @@ void Raise(const EventRecord& event) {
         binding.handler();
     }
   }
-  if (Current() == context && FindWindowRecord(event.window))
+  window = Current() == context ? FindWindowRecord(event.window) : nullptr;
+  if (window && !window->closing)
     context->queue.push_back(event);
 }
 

@@ -52,6 +52,7 @@ void CloseWindow(WindowId id) {
   if (!record)
     return;
   Handle handle = record->handle;
+  record->closing = true;
   core::ForgetWindowEvents(id);
   core::DestroyWindowControls(id);
   if (core::Current() != context || !Find(id))

@@ -1,14 +1,15 @@
-// Object lifetimes at the end: free entries when windows go, nothing running after the shutdown,
-// and a fresh toolkit after a new start.
+// Closing windows and shutting the toolkit down: the order of the steps and what is left after.
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <map>
+#include <filesystem>
 
 #include "tests/toolkit/event_log.h"
 #include "toolkit/controls.h"
+#include "toolkit/files.h"
 #include "toolkit/fonts.h"
+#include "toolkit/images.h"
 #include "toolkit/platform/headless/script.h"
+#include "toolkit/text.h"
 #include "toolkit/timers.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/window.h"
@@ -19,21 +20,25 @@ using namespace tk;
 using test::Calls;
 using test::Logged;
 
-constexpr WindowId kMain{0};
-constexpr WindowId kSecond{1};
-constexpr ControlId kCanvas{1};
-constexpr TimerId kTimer{123};
+constexpr WindowId kWindow{0};
+constexpr ControlId kCanvas{4};
 
-// How often each control's free entry ran, and whether the control could still be found then.
-std::map<int, int>& Freed() {
-  static std::map<int, int> freed;
+// What a free entry saw when it ran: its control still findable, its handlers already gone.
+struct FreeRecord {
+  int number;
+  bool stillFindable;
+  std::size_t bindingsCalledAfter;
+};
+std::vector<FreeRecord>& Freed() {
+  static std::vector<FreeRecord> freed;
   return freed;
 }
 
-std::intptr_t CountingFree(GadgetObject& object) {
-  EXPECT_EQ(FindControl(object.number), &object) << "freed before it was forgotten";
-  ++Freed()[object.number.value];
-  return 1;
+std::intptr_t RecordingFree(GadgetObject& object) {
+  Calls().clear();
+  headless::MovePointer(kWindow, {5, 5});  // would raise enter if the bindings were still there
+  Freed().push_back({object.number.value, FindControl(object.number) == &object, Calls().size()});
+  return 0;
 }
 
 class ShutdownTest : public ::testing::Test {
@@ -41,92 +46,72 @@ class ShutdownTest : public ::testing::Test {
   ShutdownTest() {
     Calls().clear();
     Freed().clear();
-    OpenWindow(kMain, {0, 0, 200, 100}, u"Test");
-    CreateCanvas(kCanvas, {0, 0, 40, 30});
+    OpenWindow(kWindow, {0, 0, 100, 100}, u"Test");
+    CreateCanvas(kCanvas, {0, 0, 20, 20});
+    patched_ = *FindControl(kCanvas)->ops;
+    patched_.free = RecordingFree;
+    FindControl(kCanvas)->ops = &patched_;
     BindControlEvent(kCanvas, Logged<1>);
-    BindTimerEvent(kMain, kTimer, Logged<2>);
-    StartTimer(kMain, kTimer, 2);
+    BindTimerEvent(kWindow, TimerId{123}, Logged<2>);
+    StartTimer(kWindow, TimerId{123}, 2);
   }
-  // Gives the control a copy of its table whose free entry counts, as the flat kit does.
-  void CountFreesOf(ControlId id) {
-    GadgetObject& object = *FindControl(id);
-    tables_.push_back(*object.ops);
-    tables_.back().free = CountingFree;
-    object.ops = &tables_.back();
-  }
-  std::deque<GadgetOps> tables_;
+  GadgetOps patched_{};
   headless::Session session_;
 };
 
-TEST_F(ShutdownTest, EveryControlsCurrentFreeEntryRunsOnceWhenItsWindowGoes) {
-  CreateContainer(ControlId{2}, {50, 0, 100, 100});
-  CreateEdit(ControlId{3}, {0, 0, 50, 20}, u"", {});
-  CreateCanvas(ControlId{4}, {0, 30, 20, 20});
-  CloseContainer();
-  CreateLabel(ControlId{5}, {0, 50, 40, 20}, u"Text");
-  OpenWindow(kSecond, {300, 0, 100, 100}, u"Zweites");
-  CreateCanvas(ControlId{6}, {0, 0, 10, 10});
-  CreateImageView(ControlId{7}, {0, 20, 10, 10}, 0);
-  for (int id = 1; id <= 7; ++id)
-    CountFreesOf(ControlId{id});
-
-  CloseWindow(kSecond);
-  EXPECT_EQ(Freed(), (std::map<int, int>{{6, 1}, {7, 1}}));
-  EXPECT_FALSE(IsControl(ControlId{6}));
-  ShutdownToolkit();
-  EXPECT_EQ(Freed(), (std::map<int, int>{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}}));
-}
-
-TEST_F(ShutdownTest, NoHandlerRunsAfterTheShutdown) {
-  ShutdownToolkit();
-  headless::Click(kMain, {5, 5});
-  headless::Advance(20);
-  headless::RequestClose(kMain);
-  EXPECT_TRUE(Calls().empty());
-  EXPECT_EQ(GetControlState(kCanvas), 0);
-  EXPECT_FALSE(IsWindow(kMain));
-}
-
-// A handler that ends the program mid-dispatch: the handlers still due for the same event belong
-// to a toolkit that is gone.
-TEST_F(ShutdownTest, AHandlerThatShutsDownStopsTheRestOfTheDispatch) {
-  BindControlEvent(
-      kCanvas, [] { return ShutdownToolkit(), 0; }, EventType::LeftButtonDown);
-  headless::MovePointer(kMain, {5, 5});
-  Calls().clear();
-  headless::PressLeft();
-  EXPECT_TRUE(Calls().empty());
-  headless::ReleaseLeft();
-  EXPECT_TRUE(Calls().empty());
-}
-
-TEST_F(ShutdownTest, AStartAfterTheShutdownGivesAFreshToolkit) {
-  LoadFont(FontId{1}, u"Arial", 12, 0);
-  SetActiveControl(kCanvas);
-  headless::Click(kMain, {5, 5});  // leaves events in the queue
-  ShutdownToolkit();
-  InitToolkit();
-
-  EXPECT_FALSE(IsWindow(kMain));
+TEST_F(ShutdownTest, ClosingAWindowUnbindsDropsQueuedEventsThenRunsTheCurrentFreeEntries) {
+  headless::Advance(2);
+  ASSERT_EQ(Calls().size(), 1u);
+  CloseWindow(kWindow);
+  ASSERT_EQ(Freed().size(), 1u);
+  EXPECT_EQ(Freed()[0].number, kCanvas.value);
+  EXPECT_TRUE(Freed()[0].stillFindable);
+  EXPECT_EQ(Freed()[0].bindingsCalledAfter, 0u);
   EXPECT_FALSE(IsControl(kCanvas));
-  EXPECT_EQ(FontHandleOf(FontId{1}), 0);
-  EXPECT_EQ(ActiveControl(), ControlId{});
-  EXPECT_EQ(CreateLabel(ControlId{2}, {0, 0, 10, 10}, u"x"), 0) << "no open container left";
-
-  OpenWindow(kMain, {0, 0, 200, 100}, u"Test");
-  CreateCanvas(kCanvas, {0, 0, 40, 30});
-  Calls().clear();
-  headless::Click(kMain, {5, 5});
-  headless::Advance(20);
-  EXPECT_TRUE(Calls().empty()) << "the old bindings and the old timer are gone";
-  EXPECT_FALSE(IsTimerRunning(kMain, kTimer));
-  std::vector<EventType> queued;
+  EXPECT_FALSE(IsWindow(kWindow));
+  EXPECT_FALSE(IsTimerRunning(kWindow, TimerId{123}));
+  headless::Advance(100);
+  EXPECT_TRUE(Calls().empty());
   headless::QueueStep([] {});
-  while (WaitEvent() != headless::kScriptMessage)
-    queued.push_back(EventKind());
-  EXPECT_EQ(queued, (std::vector<EventType>{EventType::MouseEnter, EventType::LeftButtonDown,
-                                            EventType::LeftButtonUp, EventType::Click}))
-      << "only the new events are queued";
+  EXPECT_EQ(WaitEvent(), headless::kScriptMessage) << "the queued tick went with the window";
+}
+
+TEST_F(ShutdownTest, AHandlerThatClosesTheWindowStopsTheHandlersAfterIt) {
+  BindControlEvent(
+      kCanvas,
+      [] {
+        CloseWindow(kWindow);
+        return 0;
+      },
+      EventType::MouseEnter);
+  headless::MovePointer(kWindow, {5, 5});
+  EXPECT_TRUE(Calls().empty()) << "the all-types handler was unbound by the close";
+  EXPECT_EQ(Freed().size(), 1u);
+}
+
+TEST_F(ShutdownTest, ShutdownClosesWindowsAndFilesAndLeavesAFreshToolkitForTheNextStart) {
+  auto path = std::filesystem::temp_directory_path() /
+              ("kennwerk_shutdown_" + std::to_string(::getpid()) + ".txt");
+  auto file = File::Open(FromUtf8(path.string()), File::Mode::CreateOrTruncate);
+  ASSERT_TRUE(file);
+  ASSERT_TRUE(file->Write("written before"));
+  LoadFont(FontId{0}, u"Arial", 12, 0);
+
+  ShutdownToolkit();
+  EXPECT_EQ(Freed().size(), 1u);
+  EXPECT_FALSE(file->Write(" and after")) << "the file was closed by the shutdown";
+  EXPECT_EQ(std::filesystem::file_size(path), 14u);
+  EXPECT_FALSE(IsWindow(kWindow));
+  headless::Advance(100);
+  EXPECT_TRUE(Calls().empty()) << "no handler after the shutdown";
+
+  InitToolkit();
+  EXPECT_FALSE(IsControl(kCanvas));
+  EXPECT_EQ(FontHandleOf(FontId{0}), 0);
+  OpenWindow(kWindow, {0, 0, 100, 100}, u"Again");
+  EXPECT_TRUE(IsWindow(kWindow));
+  EXPECT_EQ(EventCode(), Event::None);
+  std::filesystem::remove(path);
 }
 
 }  // namespace
