@@ -9,8 +9,8 @@
 
 namespace flat {
 
-std::intptr_t FlatProgressBar(tk::ControlId id, tk::Rect rect, std::int32_t minimum,
-                              std::int32_t maximum, std::int32_t flags) {
+std::intptr_t CreateFlatProgress(tk::ControlId id, tk::Rect rect, std::int32_t minimum,
+                                 std::int32_t maximum, std::int32_t flags, FlatProcedure paint) {
   FlatCanvas canvas = StartFlatCanvas(id, rect);
   if (canvas.gadget == nullptr) {
     return canvas.result;
@@ -24,9 +24,14 @@ std::intptr_t FlatProgressBar(tk::ControlId id, tk::Rect rect, std::int32_t mini
   FlatColor(gadget, FlatColorBack) = kFlatProgressBack;
   FlatColor(gadget, FlatColorFrame) = kFlatProgressFrame;
   gadget.cleanup = FlatCleanupNothing;
-  gadget.paint = PaintFlatProgress;
+  gadget.paint = paint;
   FinishFlat(gadget);
   return canvas.result;
+}
+
+std::intptr_t FlatProgressBar(tk::ControlId id, tk::Rect rect, std::int32_t minimum,
+                              std::int32_t maximum, std::int32_t flags) {
+  return CreateFlatProgress(id, rect, minimum, maximum, flags, PaintFlatProgress);
 }
 
 std::optional<std::int32_t> FlatFillWidth(std::int32_t state, std::int32_t maximum, int width) {
@@ -48,17 +53,26 @@ std::int32_t ClipFlatFill(std::int32_t fill, int width) {
   return std::clamp<std::int32_t>(fill, -width, width);
 }
 
-int PaintFlatProgress(FlatGadget& gadget) {
+std::optional<tk::Drawing> StartFlatProgressPaint(const FlatGadget& gadget) {
   std::optional<tk::Drawing> drawing = tk::Drawing::Start(tk::ControlId{gadget.gadgetNumber});
+  if (drawing) {
+    const int width = drawing->OutputWidth();
+    const int height = drawing->OutputHeight();
+    drawing->Box(0, 0, width, height, FlatColor(gadget, FlatColorFrame));
+    drawing->Box(1, 1, width - 2, height - 2, FlatColor(gadget, FlatColorBack));
+  }
+  return drawing;
+}
+
+int PaintFlatProgress(FlatGadget& gadget) {
+  std::optional<tk::Drawing> drawing = StartFlatProgressPaint(gadget);
   if (!drawing) {
     return 0;
   }
-  int width = drawing->OutputWidth();
-  int height = drawing->OutputHeight();
-  drawing->Box(0, 0, width, height, FlatColor(gadget, FlatColorFrame));
-  drawing->Box(1, 1, width - 2, height - 2, FlatColor(gadget, FlatColorBack));
+  const int width = drawing->OutputWidth();
   if (std::optional<std::int32_t> fill = FlatFillWidth(gadget.state, gadget.maximum, width)) {
-    drawing->Box(2, 2, ClipFlatFill(*fill, width), height - 4, FlatColor(gadget, FlatColorFront));
+    drawing->Box(2, 2, ClipFlatFill(*fill, width), drawing->OutputHeight() - 4,
+                 FlatColor(gadget, FlatColorFront));
   }
   return 0;
 }

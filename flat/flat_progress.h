@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "flat/flat_gadget.h"
+#include "toolkit/drawing.h"
 #include "toolkit/geometry.h"
 #include "toolkit/ids.h"
 
@@ -35,5 +36,12 @@ std::optional<std::int32_t> FlatFillWidth(std::int32_t state, std::int32_t maxim
 std::int32_t ClipFlatFill(std::int32_t fill, int width);
 
 int PaintFlatProgress(FlatGadget& gadget);
+
+// What every bar look shares: the creator steps with the bar's fields and default colours, and
+// the frame and back boxes. The kinds differ only in how they paint the fill.
+std::intptr_t CreateFlatProgress(tk::ControlId id, tk::Rect rect, std::int32_t minimum,
+                                 std::int32_t maximum, std::int32_t flags, FlatProcedure paint);
+// Starts drawing and paints frame and back; none when drawing cannot start.
+std::optional<tk::Drawing> StartFlatProgressPaint(const FlatGadget& gadget);
 
 }  // namespace flat
