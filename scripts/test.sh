@@ -8,3 +8,6 @@ need_packages cmake ninja-build g++ pkg-config libgtest-dev libpng-dev
 cmake --preset headless
 cmake --build --preset headless
 ctest --preset headless
+
+# The Windows product and the Win32 platform's tests under Wine.
+bash scripts/test-windows.sh
