@@ -60,11 +60,7 @@ WindowRecord* OwningWindow(Handle handle) {
 }
 
 PixelBuffer BlankPicture(int width, int height) {
-  PixelBuffer picture;
-  picture.width = width > 0 ? width : 0;
-  picture.height = height > 0 ? height : 0;
-  picture.pixels.assign(std::size_t(picture.width) * std::size_t(picture.height), 0xFFFFFFFFu);
-  return picture;
+  return PixelBuffer(width > 0 ? width : 0, height > 0 ? height : 0);
 }
 
 }  // namespace tk::core
