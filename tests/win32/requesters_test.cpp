@@ -23,6 +23,18 @@ std::wstring CurrentFolder() {
   return folder;
 }
 
+// Notes a visible static control that shows an icon (Wine keeps an empty one in every box).
+BOOL CALLBACK VisibleIconFinder(HWND child, LPARAM found) {
+  wchar_t type[16] = {};
+  ::GetClassNameW(child, type, 16);
+  bool icon = std::wstring(type) == L"Static" &&
+              (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+              ::IsWindowVisible(child) && ::SendMessageW(child, STM_GETICON, 0, 0) != 0;
+  if (icon)
+    *reinterpret_cast<bool*>(found) = true;
+  return TRUE;
+}
+
 using Requesters = NativeWindowTest;
 
 TEST_F(Requesters, SaveDialogReturnsTheTypedPathAsTypedAndLeavesTheCurrentFolder) {
@@ -65,16 +77,13 @@ TEST_F(Requesters, MessageBoxesAnswerWithTheButtonPressed) {
 
 TEST_F(Requesters, MessageBoxIsOwnedByTheWindowAndHasNoIcon) {
   HWND owner = nullptr;
-  bool hasIcon = true;
+  bool hasIcon = false;
   std::jthread look([&] {
     for (int tries = 0; tries < 1500 && !owner; ++tries) {
-      if (HWND box = ::FindWindowW(L"#32770", L"Info")) {
+      HWND box = ::FindWindowW(L"#32770", L"Info");
+      if (box && ::IsWindowVisible(box)) {
         owner = ::GetWindow(box, GW_OWNER);
-        // The icon of a message box is a static control showing an icon.
-        hasIcon = ::FindWindowExW(box, nullptr, L"Static", nullptr) != nullptr &&
-                  (::GetWindowLongW(::FindWindowExW(box, nullptr, L"Static", nullptr), GWL_STYLE) &
-                   SS_TYPEMASK) == SS_ICON &&
-                  ::IsWindowVisible(::FindWindowExW(box, nullptr, L"Static", nullptr));
+        ::EnumChildWindows(box, VisibleIconFinder, reinterpret_cast<LPARAM>(&hasIcon));
         ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
       }
       ::Sleep(20);
