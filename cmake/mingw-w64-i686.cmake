@@ -9,6 +9,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# One self-contained exe: libstdc++, libgcc and winpthread linked in, no runtime DLL beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# One self-contained, stripped exe: libstdc++, libgcc and winpthread linked in, no runtime DLL.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -s")
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

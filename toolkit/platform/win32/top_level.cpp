@@ -53,7 +53,6 @@ Handle CreateTopLevel(const TopLevelDesc& desc) {
     return 0;
   DWORD style =
       desc.borderless ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  style |= WS_CLIPCHILDREN;
   RECT outer{0, 0, desc.rect.width, desc.rect.height};
   ::AdjustWindowRectEx(&outer, style, FALSE, 0);
   std::wstring title = Wide(desc.title);
