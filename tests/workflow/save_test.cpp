@@ -123,13 +123,16 @@ TEST(Save, OverwriteQuestionNamesTheChosenFile) {
 TEST(Save, ChosenFolderIsNotAskedAboutAndFailsToBeWritten) {
   Kennwerk kennwerk;
   SaveFolder folder;
+  folder.MakeFolder("Ordner");
   GenerateAndWait();
-  headless::AnswerSaveDialog(folder.Folder());
+  headless::AnswerSaveDialog(folder.PathOf("Ordner"));
   headless::AnswerMessageBox(tk::MessageAnswer::Ok);
   ClickAt(kSaveButton);
   ASSERT_EQ(headless::RequestersShown().size(), 2u);
   ExpectWriteFailureReported();
-  EXPECT_TRUE(folder.Names().empty());
+  // Nothing beside the folder either: the file written for it is gone again.
+  EXPECT_EQ(folder.Names(), std::set<std::string>{"Ordner"});
+  EXPECT_EQ(tk::FileSize(folder.PathOf("Ordner")), tk::kFileIsFolder);
 }
 
 TEST(Save, FailureAnywhereKeepsTheOldFileAndLeavesNoTemporaryFile) {

@@ -46,6 +46,10 @@ class SaveFolder {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
+  void MakeFolder(const std::string& name) const {
+    std::filesystem::create_directory(path_ / name);
+  }
+
   void Write(const std::string& name, const std::string& bytes) const {
     std::ofstream(path_ / name, std::ios::binary) << bytes;
   }
