@@ -72,6 +72,12 @@ void DialogAnswerer::Start(std::wstring title, std::wstring path, int button) {
   });
 }
 
+bool DialogAnswerer::Found() {
+  if (worker_.joinable())
+    worker_.join();
+  return found_;
+}
+
 DialogAnswerer::~DialogAnswerer() {
   if (worker_.joinable())
     worker_.join();

@@ -20,8 +20,9 @@ class DialogAnswerer {
 
   DialogAnswerer(DialogAnswerer&&) = default;
   ~DialogAnswerer();
-  bool Found() const { return found_; }
-  // The text of the dialog's static controls, read before it was answered.
+  // Waits for the helper to finish: it has answered the dialog, or given up on finding it.
+  bool Found();
+  // The text of the dialog's static controls, read before it was answered; valid after Found.
   const std::wstring& Text() const { return text_; }
 
  private:
