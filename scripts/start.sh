@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 source scripts/wine-prefix.sh
 
-need_packages cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 \
+need_packages cmake ninja-build g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix wine wine64 \
   fonts-open-sans fonts-liberation
 
 cmake --preset windows

@@ -33,7 +33,9 @@ LRESULT CALLBACK TopLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 std::wstring RegisterOwnClass() {
   NativeTable& native = Native();
-  std::wstring name = L"Kennwerk.Window." + std::to_wstring(native.nextClass++);
+  // std::to_string, not to_wstring: the wide one formats through swprintf, which is large.
+  const std::string number = std::to_string(native.nextClass++);
+  std::wstring name = L"Kennwerk.Window." + std::wstring(number.begin(), number.end());
   WNDCLASSEXW type{};
   type.cbSize = sizeof(type);
   type.style = CS_DBLCLKS;
