@@ -7,8 +7,13 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 source scripts/wine-prefix.sh
 
-need_packages cmake ninja-build googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
+need_packages cmake ninja-build googletest g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix \
   wine wine64 xvfb xauth fonts-open-sans fonts-liberation
+
+# An exe whose manifest names another processor does not start on Windows.
+manifest_names() {
+  grep -aq "processorArchitecture=\"$2\"" "$1" || { echo "$1: manifest does not name $2" >&2; exit 1; }
+}
 
 started=$(date +%s)
 
@@ -21,9 +26,11 @@ if grep -Eiq 'libstdc|libgcc|winpthread' <<<"$imports"; then
   exit 1
 fi
 echo "Kennwerk.exe: $(stat -c %s "$exe") bytes; imports:" $imports
+manifest_names "$exe" X86
 
 cmake --preset windows-tests
 cmake --build build/win64 --target win32_tests clipboard_reader kennwerk
+manifest_names build/win64/app/Kennwerk.exe amd64
 make_wine_prefix "$PWD/build/win64/wineprefix"
 status=0
 xvfb-run -a -s "-screen 0 1280x1024x24" \
