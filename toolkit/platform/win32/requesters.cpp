@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/platform.h"
+#include "toolkit/platform/win32/system_function.h"
 #include "toolkit/platform/win32/win32.h"
 
 namespace tk::platform {
@@ -54,7 +55,9 @@ std::u16string ShowSaveDialog(Handle owner, const SaveDialogSpec& spec) {
   // No OFN_OVERWRITEPROMPT and no default extension: the program asks itself, and a name typed
   // without an extension is used as typed.
   dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!::GetSaveFileNameW(&dialog))
+  auto* showDialog =
+      SystemFunction<decltype(::GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+  if (!showDialog || !showDialog(&dialog))
     return {};
   return FromWide(file.data());
 }
@@ -71,9 +74,12 @@ MessageAnswer ShowMessageBox(Handle owner, std::u16string_view title, std::u16st
 }
 
 std::u16string DocumentsFolder() {
+  auto* folderPath =
+      SystemFunction<decltype(::SHGetFolderPathW)>(L"shell32.dll", "SHGetFolderPathW");
   wchar_t path[MAX_PATH] = {};
-  if (SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path)) ||
-      SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, path))) {
+  if (folderPath &&
+      (SUCCEEDED(folderPath(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path)) ||
+       SUCCEEDED(folderPath(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, path)))) {
     return FromWide(path);
   }
   return {};
