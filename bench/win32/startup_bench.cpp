@@ -10,31 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/shown_window.h"
 #include "toolkit/platform/win32/win32.h"
 
 namespace {
 
-struct WindowSearch {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindShownWindowOf(HWND window, LPARAM search) {
-  auto* wanted = reinterpret_cast<WindowSearch*>(search);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  if (owner == wanted->process && ::IsWindowVisible(window)) {
-    wanted->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND ShownWindowOf(DWORD process) {
-  WindowSearch search{process, nullptr};
-  ::EnumWindows(FindShownWindowOf, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+using kennwerk_test::ShownWindowOf;
 
 double Seconds(LONGLONG ticks) {
   LARGE_INTEGER frequency;

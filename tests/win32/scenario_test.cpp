@@ -13,6 +13,7 @@
 #include <string>
 
 #include "tests/win32/dialog_answerer.h"
+#include "tests/win32/shown_window.h"
 #include "tests/win32/temp_folder.h"
 #include "toolkit/platform/win32/win32.h"
 
@@ -37,22 +38,6 @@ bool WaitUntil(const std::function<bool()>& done) {
     ::Sleep(20);
   }
   return true;
-}
-
-struct WindowSearch {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindShownWindowOf(HWND window, LPARAM search) {
-  auto* wanted = reinterpret_cast<WindowSearch*>(search);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  if (owner == wanted->process && ::IsWindowVisible(window)) {
-    wanted->found = window;
-    return FALSE;
-  }
-  return TRUE;
 }
 
 // The innermost shown child window under a point of `top`, with the point in its coordinates.
@@ -124,7 +109,8 @@ class Kennwerk {
     std::wstring command = L"\"" KENNWERK_EXE_W L"\"";
     started_ = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                 nullptr, &startup, &process_) != FALSE;
-    WaitUntil([this] { return started_ && (window_ = ShownWindow()) != nullptr; });
+    WaitUntil(
+        [this] { return started_ && (window_ = ShownWindowOf(process_.dwProcessId)) != nullptr; });
   }
   Kennwerk(const Kennwerk&) = delete;
   Kennwerk& operator=(const Kennwerk&) = delete;
@@ -173,12 +159,6 @@ class Kennwerk {
   }
 
  private:
-  HWND ShownWindow() const {
-    WindowSearch search{process_.dwProcessId, nullptr};
-    ::EnumWindows(FindShownWindowOf, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
-
   PROCESS_INFORMATION process_{};
   bool started_ = false;
   HWND window_ = nullptr;
